@@ -1,0 +1,3 @@
+#include "shell/Application.h"
+
+START_JUCE_APPLICATION(NewProjectApplication)

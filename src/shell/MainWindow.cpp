@@ -1,0 +1,42 @@
+#include "shell/MainWindow.h"
+
+#include "panel/MainComponent.h"
+#include "style/LookAndFeel_WindowShape.h"
+
+NewProjectApplication::MainWindow::MainWindow(const juce::String& name)
+    : DocumentWindow(name, juce::Colours::transparentWhite, DocumentWindow::allButtons, true)
+{
+    setTitleBarHeight(0);
+    setUsingNativeTitleBar(false);
+    // One for the whole process, kept until it ends.
+    static LookAndFeel_WindowShape windowShape;
+    setLookAndFeel(&windowShape);
+    setOpaque(false);
+    setDropShadowEnabled(false);
+
+    auto* panel = new MainComponent();
+    setContentOwned(panel, true);
+
+    dragListener = std::make_unique<DragWindowListener>();
+    dragListener->window = this;
+    panel->backgroundImage->addMouseListener(dragListener.get(), false);
+
+    setResizable(true, true);
+    centreWithSize(getWidth(), getHeight());
+    setVisible(true);
+}
+
+NewProjectApplication::MainWindow::~MainWindow()
+{
+    dragListener = nullptr;
+}
+
+void NewProjectApplication::MainWindow::paint(juce::Graphics& g)
+{
+    getLookAndFeel().drawResizableWindowBorder(g, getWidth(), getHeight(), juce::BorderSize<int>(0), *this);
+}
+
+void NewProjectApplication::MainWindow::closeButtonPressed()
+{
+    juce::JUCEApplication::getInstance()->systemRequestedQuit();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "shell/Application.h"
+
+// The borderless, non-opaque window that holds the panel and takes its
+// outline. It has no title bar, so the panel's background drags it.
+class NewProjectApplication::MainWindow : public juce::DocumentWindow
+{
+public:
+    explicit MainWindow(const juce::String& name);
+    ~MainWindow() override;
+
+    void paint(juce::Graphics& g) override;
+    void closeButtonPressed() override;
+
+    class DragWindowListener : public juce::MouseListener
+    {
+    public:
+        ~DragWindowListener() override = default;
+
+        void mouseDown(const juce::MouseEvent&) override {}
+        void mouseDrag(const juce::MouseEvent& event) override;
+        void mouseUp(const juce::MouseEvent& event) override;
+
+        MainWindow* window = nullptr;
+        int grabX = 0;
+        int grabY = 0;
+    };
+
+private:
+    std::unique_ptr<DragWindowListener> dragListener;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainWindow)
+};

@@ -1,0 +1,52 @@
+// Runs the tests inside a real JUCE application, started the way the panel
+// starts, so the message loop, the X connection and its error handlers are
+// those the shipped program uses.
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class TestApplication final : public juce::JUCEApplication
+{
+public:
+    const juce::String getApplicationName() override { return "q5_tests"; }
+    const juce::String getApplicationVersion() override { return "1.0.0"; }
+    bool moreThanOneInstanceAllowed() override { return true; }
+
+    void initialise(const juce::String&) override
+    {
+        juce::MessageManager::callAsync([this] {
+            setApplicationReturnValue(RUN_ALL_TESTS());
+            quit();
+        });
+    }
+
+    void shutdown() override {}
+
+    // The panel's "Exit" must not end the test run: it is counted instead.
+    void systemRequestedQuit() override { ++testsupport::quitRequests; }
+};
+
+juce::JUCEApplicationBase* createTestApplication()
+{
+    return new TestApplication();
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+
+    // Keep the tests away from the user's own login items.
+    const auto config = juce::File::getSpecialLocation(juce::File::tempDirectory)
+                            .getChildFile("q5-tests-config-" + juce::String(juce::Time::getCurrentTime().toMilliseconds()));
+    config.createDirectory();
+    setenv("XDG_CONFIG_HOME", config.getFullPathName().toRawUTF8(), 1);
+
+    juce::JUCEApplicationBase::createInstance = &createTestApplication;
+    const auto result = juce::JUCEApplicationBase::main(argc, const_cast<const char**>(argv));
+    config.deleteRecursively();
+    return result;
+}
