@@ -1,4 +1,5 @@
 #include "device/Protocol.h"
+#include <juce_gui_basics/juce_gui_basics.h>
 
 #include <gtest/gtest.h>
 

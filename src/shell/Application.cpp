@@ -3,6 +3,9 @@
 #include "device/SystemMidiPorts.h"
 #include "shell/MainWindow.h"
 
+NewProjectApplication::NewProjectApplication() = default;
+NewProjectApplication::~NewProjectApplication() = default;
+
 const juce::String NewProjectApplication::getApplicationName()
 {
     return "Q5 Control Panel";

@@ -5,8 +5,8 @@
 class NewProjectApplication : public juce::JUCEApplication
 {
 public:
-    NewProjectApplication() = default;
-    ~NewProjectApplication() override = default;
+    NewProjectApplication();
+    ~NewProjectApplication() override;
 
     const juce::String getApplicationName() override;
     const juce::String getApplicationVersion() override;

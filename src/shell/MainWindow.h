@@ -12,6 +12,9 @@ public:
 
     void paint(juce::Graphics& g) override;
     void closeButtonPressed() override;
+    // The frame is invisible anyway; without this the resize corner would
+    // make the window 1 px larger than the panel on every side.
+    juce::BorderSize<int> getBorderThickness() override { return {}; }
 
     class DragWindowListener : public juce::MouseListener
     {

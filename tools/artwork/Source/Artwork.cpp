@@ -4,8 +4,8 @@ namespace artwork
 {
 namespace
 {
-// The panel draws these pictures at roughly a fifth of their pixel size, so
-// every line below is at least 6-9 px wide to survive the reduction.
+// The panel draws the big pictures at roughly a fifth of their pixel size, so
+// their lines are 7-9 px wide to come out at about 2 px.
 
 juce::Colour grey (juce::uint8 level)
 {
@@ -92,35 +92,50 @@ juce::Image drawBackground()
     const auto bounds = image.getBounds().toFloat();
     const auto top = bounds.getY();
     const auto bottom = bounds.getBottom();
-    constexpr float ringWidth = 62.0f;
+    constexpr float ringWidth = 54.0f;
+    constexpr float rimWidth = 3.0f;
 
     juce::Path ring (makeStadium (bounds));
     ring.addPath (makeStadium (bounds, ringWidth));
     ring.setUsingNonZeroWinding (false);
 
-    // Light from above: the whole ring darkens a little towards the bottom.
-    juce::ColourGradient body (grey (0xdc), 0.0f, top, grey (0x9c), 0.0f, bottom, false);
-    body.addColour (0.5, grey (0xc2));
-    g.setGradientFill (body);
-    g.fillPath (ring);
-
-    g.saveState();
+    // Everything below is filled inside this clip, so the inside of the ring is
+    // never painted and the two edges keep their antialiasing.
     g.reduceClipRegion (ring);
 
-    // Each band is stroked on a stadium concentric with the ring; the clip
-    // keeps the antialiased edges of the ring itself.
-    const auto band = [&] (float inset, float width, juce::Colour topColour, juce::Colour bottomColour)
+    // Dark rims give the ring a crisp edge against the desktop and the body.
+    g.setGradientFill (verticalGradient (top, bottom, grey (0x74), grey (0x4c)));
+    g.fillPath (makeStadium (bounds));
+
+    // The cross-section is a flat top between two rounded bevels. Filling
+    // nested stadiums one pixel apart, each shaded for its slope with light
+    // from above, gives a smooth surface with no seams between the steps:
+    // facing outwards is lit at the top and shaded at the bottom, facing
+    // inwards the other way round.
+    const auto profileWidth = ringWidth - 2.0f * rimWidth;
+    constexpr float bevel = 0.3f;
+    const auto steps = juce::roundToInt (profileWidth * 2.0f);
+
+    for (int i = 0; i < steps; ++i)
     {
-        g.setGradientFill (verticalGradient (top, bottom, topColour, bottomColour));
-        g.strokePath (makeStadium (bounds, inset + width * 0.5f), juce::PathStrokeType (width));
-    };
+        const auto t = ((float) i + 0.5f) / (float) steps;
+        auto slope = 0.0f;
 
-    band (0.0f, 7.0f, grey (0x8e), grey (0x54));                          // outer rim
-    band (7.0f, 9.0f, grey (0xf8), grey (0xac));                          // outer bevel, catches the light
-    band (ringWidth - 16.0f, 9.0f, grey (0x8a), grey (0xee));             // inner bevel, lit at the bottom
-    band (ringWidth - 7.0f, 7.0f, grey (0x3c), grey (0x5c));              // inner rim against the body
+        if (t < bevel)
+            slope = std::cos (juce::MathConstants<float>::halfPi * t / bevel);
+        else if (t > 1.0f - bevel)
+            slope = -std::cos (juce::MathConstants<float>::halfPi * (1.0f - t) / bevel);
 
-    g.restoreState();
+        const auto shade = [] (float level) { return grey ((juce::uint8) juce::jlimit (0, 255, juce::roundToInt (level))); };
+        const auto topLevel = 206.0f + 46.0f * slope;
+        const auto bottomLevel = 168.0f - 62.0f * slope;
+
+        g.setGradientFill (verticalGradient (top, bottom, shade (topLevel), shade (bottomLevel)));
+        g.fillPath (makeStadium (bounds, rimWidth + profileWidth * (float) i / (float) steps));
+    }
+
+    g.setGradientFill (verticalGradient (top, bottom, grey (0x30), grey (0x48)));
+    g.fillPath (makeStadium (bounds, ringWidth - rimWidth));
     return image;
 }
 
@@ -178,12 +193,16 @@ juce::Image drawKnobRing()
     return image;
 }
 
+// The buttons are 17x15 on screen, so both glyphs are drawn about a third
+// of the way down to ~11 px wide with ~2 px strokes, like the knob's rings.
+constexpr float glyphStroke = 7.0f;
+
 juce::Image drawCloseGlyph()
 {
     juce::Image image (juce::Image::ARGB, 55, 48, true);
     juce::Graphics g (image);
 
-    const auto area = image.getBounds().toFloat().reduced (7.0f, 6.0f);
+    const auto area = image.getBounds().toFloat().withSizeKeepingCentre (29.0f, 25.0f);
     juce::Path cross;
     cross.startNewSubPath (area.getTopLeft());
     cross.lineTo (area.getBottomRight());
@@ -191,7 +210,7 @@ juce::Image drawCloseGlyph()
     cross.lineTo (area.getBottomLeft());
 
     g.setColour (juce::Colours::white);
-    g.strokePath (cross, juce::PathStrokeType (8.5f, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
+    g.strokePath (cross, juce::PathStrokeType (glyphStroke, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
     return image;
 }
 
@@ -200,7 +219,7 @@ juce::Image drawMinimiseGlyph()
     juce::Image image (juce::Image::ARGB, 60, 9, true);
     juce::Graphics g (image);
 
-    const auto bar = image.getBounds().toFloat();
+    const auto bar = image.getBounds().toFloat().withSizeKeepingCentre (42.0f, glyphStroke);
     g.setColour (juce::Colours::white);
     g.fillRoundedRectangle (bar, bar.getHeight() * 0.5f);
     return image;
