@@ -209,16 +209,17 @@ def make_gear():
     return svg_document(PAGE_W, PAGE_H, body)
 
 
-# Headset, in units around (CX, CY + HEADSET_DY).
-BAND_R, BAND_T = 95.0, 22.0
-CUP_W, CUP_H, CUP_Y, CUP_R = 46.0, 86.0, -22.0, 17.0
-BOOM_C, BOOM_R, BOOM_T = (-4.0, 22.0), 90.0, 13.0
-MIC_W, MIC_H = 46.0, 26.0
-HEADSET_DY = -10.0
-HEADSET_BOX = 250.0
-SLASH = ((-96.0, -104.0), (96.0, 112.0))
+# Headset, in units around (CX, CY + HEADSET_DY). The band is as thick as the
+# mute slash, so the two glyphs share one line weight.
+BAND_R, BAND_T = 92.0, 27.0
+CUP_W, CUP_H, CUP_Y, CUP_R = 54.0, 92.0, -20.0, 20.0
+BOOM_C, BOOM_R, BOOM_T = (-2.0, 26.0), 84.0, 18.0
+MIC_W, MIC_H = 52.0, 30.0
+HEADSET_DY = -12.0
+HEADSET_BOX = 260.0
+SLASH = ((-94.0, -92.0), (94.0, 122.0))
 SLASH_WIDTH = 27.3304
-SLASH_GAP = 11.0
+SLASH_GAP = 12.0
 
 
 def headset_path():
@@ -230,7 +231,7 @@ def headset_path():
     # The boom leaves the left cup and sweeps round under the chin.
     bx, by = BOOM_C
     d += boom_path(bx, by + dy)
-    mic_x = bx - 8.0
+    mic_x = bx - 10.0
     mic_y = by + dy + BOOM_R - MIC_H / 2.0
     d += rounded_rect(mic_x, mic_y, MIC_W, MIC_H, MIC_H / 2.0)
     return d
@@ -243,7 +244,7 @@ def boom_path(cx, cy):
 
 
 def headset_box():
-    return art_box(CX - HEADSET_BOX / 2.0, CY - HEADSET_BOX / 2.0 + HEADSET_DY + 12.0,
+    return art_box(CX - HEADSET_BOX / 2.0, CY - HEADSET_BOX / 2.0 + HEADSET_DY + 15.0,
                    HEADSET_BOX, HEADSET_BOX)
 
 

@@ -1,9 +1,11 @@
 // q5_artwork: draws the panel's PNG resources and checks all of them.
 //
 //   q5_artwork draw <img_Source dir> <lettering font>
+//   q5_artwork check <img_Source dir>
 //   q5_artwork preview <img_Source dir> <output dir> <caption font>
 
 #include "Artwork.h"
+#include "Check.h"
 #include "Preview.h"
 
 #include <iostream>
@@ -13,6 +15,7 @@ namespace
 int usage()
 {
     std::cerr << "usage: q5_artwork draw <img_Source dir> <lettering font>\n"
+                 "       q5_artwork check <img_Source dir>\n"
                  "       q5_artwork preview <img_Source dir> <output dir> <caption font>"
               << std::endl;
     return 2;
@@ -61,6 +64,12 @@ int main (int argc, char* argv[])
 
     if (args[0] == "draw" && args.size() == 3)
         return drawAll (fileArg (1), fileArg (2));
+
+    if (args[0] == "check" && args.size() == 2)
+    {
+        artwork::Resources resources;
+        return artwork::checkResources (fileArg (1), resources) == 0 ? 0 : 1;
+    }
 
     if (args[0] == "preview" && args.size() == 4)
         return artwork::makePreview ({ fileArg (1), fileArg (2), fileArg (3) }) == 0 ? 0 : 1;
