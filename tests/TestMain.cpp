@@ -15,12 +15,13 @@ public:
     const juce::String getApplicationVersion() override { return "1.0.0"; }
     bool moreThanOneInstanceAllowed() override { return true; }
 
+    // The tests run right here, before the dispatch loop starts, and drive
+    // the loop themselves. Running them from inside a dispatched message
+    // would nest JUCE's Linux event dispatch, which is not re-entrant.
     void initialise(const juce::String&) override
     {
-        juce::MessageManager::callAsync([this] {
-            setApplicationReturnValue(RUN_ALL_TESTS());
-            quit();
-        });
+        setApplicationReturnValue(RUN_ALL_TESTS());
+        quit();
     }
 
     void shutdown() override {}

@@ -114,7 +114,9 @@ void MainComponent::timerCallback()
     // Output side.
     const auto outputs = midiPorts.getOutputDevices();
 
-    if (midiOutput == nullptr && ! outputs.isEmpty())
+    // Without an open input there is no connection to make: opening the
+    // output alone would leave it open past the tick.
+    if (midiOutput == nullptr && midiInput != nullptr && ! outputs.isEmpty())
     {
         for (const auto& info : outputs)
         {
