@@ -23,6 +23,7 @@ struct ConnectedPanel : ::testing::Test
 {
     void SetUp() override
     {
+        rig.showOnDesktop();
         rig.waitUntilSettled();
         rig.q5->clearReceived();
     }

@@ -45,6 +45,15 @@ struct PanelRig
         runFor(5);
     }
 
+    // On screen, as in the app, for what needs keyboard focus or real clicks.
+    void showOnDesktop()
+    {
+        panel->addToDesktop(0);
+        panel->setTopLeftPosition({100, 100});
+        panel->setVisible(true);
+        ASSERT_TRUE(runUntil([&] { return panel->isShowing(); }));
+    }
+
     bool portsOpen() const { return panel->midiInput != nullptr || panel->midiOutput != nullptr; }
 
     // Connected, fade finished, answer to the connect message applied.

@@ -4,6 +4,8 @@
 
 #include "TestSupport.h"
 
+#include "device/SystemMidiPorts.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -20,6 +22,7 @@ public:
     // would nest JUCE's Linux event dispatch, which is not re-entrant.
     void initialise(const juce::String&) override
     {
+        SystemMidiPorts::silenceSystemMidiErrors();
         setApplicationReturnValue(RUN_ALL_TESTS());
         quit();
     }
