@@ -6,6 +6,17 @@
 NewProjectApplication::MainWindow::MainWindow(const juce::String& name)
     : DocumentWindow(name, juce::Colours::transparentWhite, DocumentWindow::allButtons, true)
 {
+    setUp([] { return new MainComponent(); });
+}
+
+NewProjectApplication::MainWindow::MainWindow(const juce::String& name, MidiPortLayer& ports)
+    : DocumentWindow(name, juce::Colours::transparentWhite, DocumentWindow::allButtons, true)
+{
+    setUp([&ports] { return new MainComponent(ports); });
+}
+
+void NewProjectApplication::MainWindow::setUp(const std::function<MainComponent*()>& createPanel)
+{
     setTitleBarHeight(0);
     setUsingNativeTitleBar(false);
     // One for the whole process, kept until it ends.
@@ -14,7 +25,7 @@ NewProjectApplication::MainWindow::MainWindow(const juce::String& name)
     setOpaque(false);
     setDropShadowEnabled(false);
 
-    auto* panel = new MainComponent();
+    auto* panel = createPanel();
     setContentOwned(panel, true);
 
     dragListener = std::make_unique<DragWindowListener>();

@@ -2,12 +2,19 @@
 
 #include "shell/Application.h"
 
+#include <functional>
+
+class MidiPortLayer;
+class MainComponent;
+
 // The borderless, non-opaque window that holds the panel and takes its
 // outline. It has no title bar, so the panel's background drags it.
 class NewProjectApplication::MainWindow : public juce::DocumentWindow
 {
 public:
     explicit MainWindow(const juce::String& name);
+    // The same window on other MIDI ports, which must outlive it.
+    MainWindow(const juce::String& name, MidiPortLayer& ports);
     ~MainWindow() override;
 
     void paint(juce::Graphics& g) override;
@@ -31,6 +38,8 @@ public:
     };
 
 private:
+    void setUp(const std::function<MainComponent*()>& createPanel);
+
     std::unique_ptr<DragWindowListener> dragListener;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainWindow)
