@@ -292,6 +292,7 @@ std::unique_ptr<MidiOutputPort> VirtualMidiBus::openOutput(const juce::String& i
                 return nullptr;
             auto output = std::make_unique<Output>(*this, device);
             outputs.push_back(output.get());
+            ++device->outputOpens;
             return output;
         }
     }

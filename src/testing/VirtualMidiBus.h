@@ -30,6 +30,8 @@ public:
     // Make the next opens fail (the port exists but cannot be opened).
     std::atomic<bool> failInputOpens{false};
     std::atomic<bool> failOutputOpens{false};
+    // How often its output port was opened successfully.
+    std::atomic<int> outputOpens{0};
 
     // Sends a message to the panel. Delivered later on the bus's MIDI thread.
     void send(const juce::MidiMessage& message);
