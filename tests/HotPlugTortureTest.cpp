@@ -92,7 +92,9 @@ TEST(HotPlugTorture, InvariantsHoldAfterEveryTick)
         // Once the fade is over and no scan is pending, the controls are
         // enabled exactly while connected.
         if (panel.monitorState == 0 && panel.lastDeviceCount == bus.getInputDevices().size())
+        {
             ASSERT_EQ(panel.gainSlider->isEnabled(), panel.midiOutput != nullptr);
+        }
 
         // One connect message for every opening of the device's output.
         bus.waitUntilDelivered();
