@@ -14,7 +14,10 @@ void MainComponent::myCallback::handleIncomingMidiMessage(juce::MidiInput*, cons
     if (! message.isSysEx() || ! enabled.load())
         return;
 
+    // A lone 0xF0 claims a data size of -1; nothing that short is applied.
     const auto size = message.getSysExDataSize();
+    if (size <= q5::typeByte)
+        return;
     const auto* data = message.getSysExData();
     const auto header = static_cast<std::uint32_t>(size);
 
