@@ -10,8 +10,10 @@ namespace
 {
 juce::MidiMessage sysex(std::initializer_list<int> data)
 {
+    // One spare byte, so that an empty message still has a valid pointer.
     std::vector<std::uint8_t> bytes(data.begin(), data.end());
-    return juce::MidiMessage::createSysExMessage(bytes.data(), static_cast<int>(bytes.size()));
+    bytes.push_back(0);
+    return juce::MidiMessage::createSysExMessage(bytes.data(), static_cast<int>(data.size()));
 }
 
 struct Snapshot

@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config ccache
     juce-modules-source
     libgtest-dev googletest libbenchmark-dev
-    xvfb openbox xdotool x11-utils imagemagick
+    xvfb openbox xdotool x11-utils x11-apps xcompmgr imagemagick
     clang libclang-rt-14-dev
 )
 

@@ -52,6 +52,7 @@ public:
     std::unique_ptr<juce::ImageComponent> knobImage;
     std::vector<juce::Colour> bodyColours;
     std::vector<juce::Rectangle<int>> bodyEllipses;
+    std::vector<std::unique_ptr<juce::Drawable>> parsedDrawings; // filled by the first paint
     MidiPortLayer& midiPorts;
     std::unique_ptr<MidiInputPort> midiInput;
     std::unique_ptr<MidiOutputPort> midiOutput;
