@@ -6,7 +6,15 @@ JOBS ?= $(shell nproc)
 APP = $(BUILD)/q5_control_panel_artefacts/$(TYPE)/Q5 Control Panel
 DEMO = $(BUILD)/q5_demo_artefacts/$(TYPE)/Q5 Control Panel Demo
 
-.PHONY: deps configure build run demo test screenshot clean
+SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizers/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	TSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitizers/tsan.supp:halt_on_error=1:second_deadlock_stack=1
+# The threaded tests, also run under ThreadSanitizer.
+THREADED = Incoming|HotPlugTorture|ConnectionMonitor|LoginItem|Shell
+FUZZ = build-asan/tools/fuzz/q5_fuzz_incoming_artefacts/$(TYPE)/q5_fuzz_incoming
+
+.PHONY: deps configure build run demo test test-plain test-asan test-tsan fuzz-smoke fuzz clean
 
 deps:
 	@tools/install-deps.sh
@@ -27,8 +35,34 @@ demo: build
 	@if [ -n "$$DISPLAY" ]; then exec "$(DEMO)"; \
 	else tools/with-display.sh tools/screenshot.sh $(BUILD)/screenshots/demo.png 4 "$(DEMO)"; fi
 
-test: build
+# Every test in the normal build, again with Address- and UndefinedBehavior-
+# Sanitizer, the threaded ones with ThreadSanitizer, and a short fuzzing run.
+test: test-plain test-asan test-tsan fuzz-smoke
+
+test-plain: build
 	@tools/with-display.sh ctest --test-dir $(BUILD) --output-on-failure -j2
 
+test-asan: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=$(TYPE) -DQ5_SANITIZE=address,undefined \
+		-DQ5_BUILD_BENCHMARKS=OFF >/dev/null
+	@cmake --build build-asan -j$(JOBS) --target q5_tests q5_control_panel q5_fuzz_incoming
+	@$(SAN_ENV) tools/with-display.sh ctest --test-dir build-asan --output-on-failure -j2
+
+test-tsan: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=$(TYPE) -DQ5_SANITIZE=thread \
+		-DQ5_BUILD_BENCHMARKS=OFF >/dev/null
+	@cmake --build build-tsan -j$(JOBS) --target q5_tests
+	@$(SAN_ENV) tools/with-display.sh ctest --test-dir build-tsan --output-on-failure -j2 -R '$(THREADED)'
+
+# The incoming path under libFuzzer: a short run in the tests, a long one here.
+FUZZ_SECONDS ?= 600
+fuzz-smoke: test-asan
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+
+fuzz:
+	@mkdir -p build-asan/fuzz-corpus
+	@$(SAN_ENV) tools/with-display.sh $(FUZZ) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		build-asan/fuzz-corpus tools/fuzz/seeds
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-tsan
