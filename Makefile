@@ -61,7 +61,7 @@ fuzz-smoke: test-asan
 
 fuzz:
 	@mkdir -p build-asan/fuzz-corpus
-	@$(SAN_ENV) tools/with-display.sh $(FUZZ) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	@$(SAN_ENV) tools/with-display.sh $(FUZZ) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-asan/ \
 		build-asan/fuzz-corpus tools/fuzz/seeds
 
 clean:
