@@ -8,6 +8,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     xvfb openbox xdotool x11-utils x11-apps xcompmgr imagemagick
     clang libclang-rt-14-dev
+    trayer libglib2.0-bin
 )
 
 missing=()

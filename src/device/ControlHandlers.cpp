@@ -123,7 +123,13 @@ void MainComponent::btnListener::buttonClicked(juce::Button* button)
     if (name == "close")
     {
         if (auto* window = mainWindowOf(*button))
-            AppVisibility::hideApplication(*window);
+        {
+            // Without a tray icon nothing could bring a hidden panel back.
+            if (owner->trayIcon != nullptr)
+                AppVisibility::hideApplication(*window);
+            else
+                window->setMinimised(true);
+        }
     }
     else if (name == "min")
     {

@@ -46,10 +46,14 @@ MainComponent::MainComponent(MidiPortLayer& ports) : midiPorts(ports)
 {
     launchAtLogin = LoginItems::isApplicationRegistered() ? 1 : 0;
 
-    trayIcon = std::make_unique<TrayIcon>();
-    addChildComponent(*trayIcon);
-    const auto trayPicture = picture(BinaryData::img_TrayIcon_png, BinaryData::img_TrayIcon_pngSize);
-    trayIcon->setIconImage(trayPicture, trayPicture);
+    // No tray, no icon: it would only be a stray window at the screen's corner.
+    if (TrayIcon::desktopHasTray())
+    {
+        trayIcon = std::make_unique<TrayIcon>(*this);
+        addChildComponent(*trayIcon);
+        const auto trayPicture = picture(BinaryData::img_TrayIcon_png, BinaryData::img_TrayIcon_pngSize);
+        trayIcon->setIconImage(trayPicture, trayPicture);
+    }
 
     sliderHandler = std::make_unique<sliderListener>(this);
     buttonHandler = std::make_unique<btnListener>(this);

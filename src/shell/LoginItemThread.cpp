@@ -2,17 +2,77 @@
 
 #include "shell/LoginItems.h"
 
-LoginItemThread::LoginItemThread(bool add) : juce::Thread("t"), addLoginItem(add) {}
+#include <optional>
+
+namespace
+{
+void changeLoginItems(bool add)
+{
+    if (add)
+        LoginItems::addApplication(juce::File::getSpecialLocation(juce::File::currentApplicationFile));
+    else
+        LoginItems::removeApplication();
+}
+} // namespace
+
+LoginItemThread::LoginItemThread() : LoginItemThread(changeLoginItems) {}
+
+LoginItemThread::LoginItemThread(Change changeToUse) : juce::Thread("t"), change(std::move(changeToUse))
+{
+    startThread();
+}
 
 LoginItemThread::~LoginItemThread()
 {
-    stopThread(50);
+    // Never killed: a thread cut short would leave its child process and pipe
+    // behind, and the login item might not end as the user last chose.
+    signalThreadShouldExit();
+    notify();
+    waitForThreadToExit(-1);
+}
+
+void LoginItemThread::request(bool add)
+{
+    {
+        const juce::ScopedLock sl(lock);
+        pending.push_back(add);
+    }
+    notify();
+}
+
+bool LoginItemThread::isBusy() const
+{
+    const juce::ScopedLock sl(lock);
+    return changing || !pending.empty();
 }
 
 void LoginItemThread::run()
 {
-    if (addLoginItem)
-        LoginItems::addApplication(juce::File::getSpecialLocation(juce::File::currentApplicationFile));
-    else
-        LoginItems::removeApplication();
+    for (;;)
+    {
+        std::optional<bool> next;
+        {
+            const juce::ScopedLock sl(lock);
+            changing = !pending.empty();
+            if (changing)
+            {
+                next = pending.front();
+                pending.pop_front();
+            }
+        }
+
+        if (next.has_value())
+        {
+            change(*next);
+            continue;
+        }
+
+        // Only once everything asked for is done.
+        if (threadShouldExit())
+            return;
+
+        // A notify() between the check above and here is not lost: the event
+        // stays signalled until this wait takes it.
+        wait(-1);
+    }
 }

@@ -22,11 +22,13 @@ void MainComponent::showSettingsMenu(juce::Button& button)
 {
     juce::PopupMenu menu;
     menu.setLookAndFeel(customLookAndFeel.get());
-    menu.addItem(1, juce::String::fromUTF8("\xe5\xbc\x80\xe6\x9c\xba\xe8\x87\xaa\xe5\x8a\xa8\xe5\x90\xaf\xe5\x8a\xa8"),
-                 true, launchAtLogin > 0);
+    menu.addItem(
+        1, juce::String::fromUTF8("\xe5\xbc\x80\xe6\x9c\xba\xe8\x87\xaa\xe5\x8a\xa8\xe5\x90\xaf\xe5\x8a\xa8"),
+        true, launchAtLogin > 0);
 
     menu.showMenuAsync(juce::PopupMenu::Options().withTargetComponent(&button),
-                       [safeThis = juce::Component::SafePointer<MainComponent>(this)](int result) {
+                       [safeThis = juce::Component::SafePointer<MainComponent>(this)](int result)
+                       {
                            if (safeThis != nullptr)
                                safeThis->settingsMenuItemChosen(result);
                        });
@@ -38,7 +40,12 @@ void MainComponent::settingsMenuItemChosen(int itemId)
         return;
 
     const auto old = launchAtLogin;
-    loginItemThread = std::make_unique<LoginItemThread>(old != 1);
-    loginItemThread->startThread();
+
+    // One thread for all the choices: their commands run in the order chosen,
+    // one at a time, so the login item ends as the tick shows.
+    if (loginItemThread == nullptr)
+        loginItemThread = std::make_unique<LoginItemThread>();
+
+    loginItemThread->request(old != 1);
     launchAtLogin = old != 1 ? 1 : 0;
 }
