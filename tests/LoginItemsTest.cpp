@@ -21,12 +21,14 @@ void writeText(const juce::File& file, const juce::String& text)
     file.replaceWithText(text, false, false, "\n");
 }
 
+// Made atomically: test processes run side by side.
 juce::File freshTempFolder(const juce::String& prefix)
 {
-    auto folder =
-        juce::File::getSpecialLocation(juce::File::tempDirectory).getNonexistentChildFile(prefix, {});
-    folder.createDirectory();
-    return folder;
+    auto pattern = juce::File::getSpecialLocation(juce::File::tempDirectory)
+                       .getChildFile(prefix + "-XXXXXX")
+                       .getFullPathName()
+                       .toStdString();
+    return juce::File(juce::String(mkdtemp(pattern.data())));
 }
 
 // Points XDG_CONFIG_HOME at a folder of its own for one test.

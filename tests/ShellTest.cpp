@@ -9,12 +9,25 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace
 {
 const auto launchAtLoginText =
     juce::String::fromUTF8("\xe5\xbc\x80\xe6\x9c\xba\xe8\x87\xaa\xe5\x8a\xa8\xe5\x90\xaf\xe5\x8a\xa8");
+
+// Made atomically: test processes run side by side.
+juce::File uniqueTempFolder()
+{
+    auto pattern = juce::File::getSpecialLocation(juce::File::tempDirectory)
+                       .getChildFile("q5-shell-XXXXXX")
+                       .getFullPathName()
+                       .toStdString();
+    return juce::File(juce::String(mkdtemp(pattern.data())));
+}
 
 class PanelWindow final : public juce::DocumentWindow
 {
@@ -85,12 +98,17 @@ protected:
 
     std::vector<ShownItem> openSettingsMenu(MainComponent& panel)
     {
-        // As a real click would, focus the window first: a menu of an
-        // application without the focus closes at once.
-        window->toFront(true);
-        testsupport::runUntil([] { return juce::Process::isForegroundProcess(); });
-        panel.settingButton->triggerClick();
-        testsupport::runUntil([] { return !shownMenu().empty(); });
+        // As a real click would, focus the window first: a menu of a program
+        // without the focus closes at once. Tests running side by side on
+        // one display can take the focus away, hence a few tries.
+        for (int attempt = 0; attempt < 3; ++attempt)
+        {
+            window->toFront(true);
+            testsupport::runUntil([] { return juce::Process::isForegroundProcess(); });
+            panel.settingButton->triggerClick();
+            if (testsupport::runUntil([] { return !shownMenu().empty(); }, 1000))
+                break;
+        }
         return shownMenu();
     }
 
@@ -111,8 +129,7 @@ protected:
         }
     }
 
-    const juce::File root =
-        juce::File::getSpecialLocation(juce::File::tempDirectory).getNonexistentChildFile("q5-shell", {});
+    const juce::File root = uniqueTempFolder();
     juce::String previousConfigHome;
     VirtualMidiBus bus;
     std::unique_ptr<PanelWindow> window;
@@ -179,7 +196,6 @@ TEST_F(ShellPanel, TickFlipsWhateverTheOutcome)
 {
     // A config home that is a file: the login item cannot be written.
     const auto blocker = root.getChildFile("file");
-    root.createDirectory();
     blocker.replaceWithText("x");
     useConfigHome(blocker);
 

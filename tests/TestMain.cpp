@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <dlfcn.h>
 
 namespace
@@ -51,10 +52,13 @@ int main(int argc, char** argv)
 
     ::testing::InitGoogleTest(&argc, argv);
 
-    // Keep the tests away from the user's own login items.
-    const auto config = juce::File::getSpecialLocation(juce::File::tempDirectory)
-                            .getChildFile("q5-tests-config-" + juce::String(juce::Time::getCurrentTime().toMilliseconds()));
-    config.createDirectory();
+    // Keep the tests away from the user's own login items. Made atomically:
+    // test processes run side by side.
+    auto pattern = juce::File::getSpecialLocation(juce::File::tempDirectory)
+                       .getChildFile("q5-tests-config-XXXXXX")
+                       .getFullPathName()
+                       .toStdString();
+    const juce::File config(juce::String(mkdtemp(pattern.data())));
     setenv("XDG_CONFIG_HOME", config.getFullPathName().toRawUTF8(), 1);
 
     juce::JUCEApplicationBase::createInstance = &createTestApplication;
