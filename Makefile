@@ -35,24 +35,25 @@ demo: build
 	@if [ -n "$$DISPLAY" ]; then exec "$(DEMO)"; \
 	else tools/with-display.sh tools/screenshot.sh $(BUILD)/screenshots/demo.png 4 "$(DEMO)"; fi
 
+# Tests run one at a time: several of them drive the one X pointer.
 # Every test in the normal build, again with Address- and UndefinedBehavior-
 # Sanitizer, the threaded ones with ThreadSanitizer, and a short fuzzing run.
 test: test-plain test-asan test-tsan fuzz-smoke
 
 test-plain: build
-	@tools/with-display.sh ctest --test-dir $(BUILD) --output-on-failure -j2
+	@tools/with-display.sh ctest --test-dir $(BUILD) --output-on-failure -j1
 
 test-asan: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=$(TYPE) -DQ5_SANITIZE=address,undefined \
 		-DQ5_BUILD_BENCHMARKS=OFF >/dev/null
 	@cmake --build build-asan -j$(JOBS) --target q5_tests q5_control_panel q5_fuzz_incoming
-	@$(SAN_ENV) tools/with-display.sh ctest --test-dir build-asan --output-on-failure -j2
+	@$(SAN_ENV) tools/with-display.sh ctest --test-dir build-asan --output-on-failure -j1
 
 test-tsan: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=$(TYPE) -DQ5_SANITIZE=thread \
 		-DQ5_BUILD_BENCHMARKS=OFF >/dev/null
 	@cmake --build build-tsan -j$(JOBS) --target q5_tests
-	@$(SAN_ENV) tools/with-display.sh ctest --test-dir build-tsan --output-on-failure -j2 -R '$(THREADED)'
+	@$(SAN_ENV) tools/with-display.sh ctest --test-dir build-tsan --output-on-failure -j1 -R '$(THREADED)'
 
 # The incoming path under libFuzzer: a short run in the tests, a long one here.
 FUZZ_SECONDS ?= 600

@@ -11,7 +11,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 pid=$!
 window=""
 for _ in $(seq 200); do
-    window=$(xdotool search --onlyvisible --name '^Q5 Control Panel$' 2>/dev/null | head -1 || true)
+    # The panel's window, not a tray icon of the same name.
+    for w in $(xdotool search --onlyvisible --pid "$pid" --name '^Q5 Control Panel$' 2>/dev/null || true); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        if [ "$WIDTH" = 580 ]; then window=$w; break; fi
+    done
     [ -n "$window" ] && break
     sleep 0.05
 done
