@@ -49,11 +49,8 @@ struct PanelRig
     void showOnDesktop()
     {
         panel->addToDesktop(0);
-        // Below where other tests' windows go (centred, or dragged about the
-        // top left), since tests run side by side on one screen.
-        panel->setTopLeftPosition({650, 470});
+        panel->setTopLeftPosition({100, 100});
         panel->setVisible(true);
-        panel->toFront(false);
         ASSERT_TRUE(runUntil([&] { return panel->isShowing(); }));
     }
 
