@@ -19,29 +19,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- program output:" >&2
-    cat "$work/app.log" >&2 || true
-    exit 1
-}
-
-# Retries a check every 50 ms until it holds or the milliseconds are up.
-within() {
-    local end=$(( $(date +%s%3N) + $1 ))
-    shift
-    while ! "$@"; do
-        [ "$(date +%s%3N)" -lt $end ] || return 1
-        sleep 0.05
-    done
-}
-
-attr() { xwininfo -id "$1" | sed -n "s/^ *$2: *//p"; }
-viewable() { [ "$(attr "$1" "Map State")" = IsViewable ]; }
-unmapped() { [ "$(attr "$1" "Map State")" = IsUnMapped ]; }
-iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: Iconic"; }
-normal() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: Normal"; }
-position() { echo "$(attr "$1" "Absolute upper-left X"),$(attr "$1" "Absolute upper-left Y")"; }
+source "$(dirname "$0")/lib/x11-checks.bash"
 
 # The program's windows of the given width, mapped or not.
 windows_of_width() {
@@ -66,8 +44,9 @@ click_icon() {
     local x y
     x=$(( $(attr "$icon" "Absolute upper-left X") + 11 ))
     y=$(( $(attr "$icon" "Absolute upper-left Y") + 11 ))
-    xdotool mousemove --sync "$x" "$y"
-    sleep 0.1
+    # Not synced: xdotool then waits many seconds if the pointer is there.
+    xdotool mousemove "$x" "$y"
+    sleep 0.15
     xdotool "$@"
 }
 
@@ -78,7 +57,7 @@ choose() {
     x=$(( $(attr "$menu" "Absolute upper-left X") + $(attr "$menu" Width) / 2 ))
     h=$(attr "$menu" Height)
     y=$(( $(attr "$menu" "Absolute upper-left Y") + (2 * $1 - 1) * h / 4 ))
-    xdotool mousemove --sync "$x" "$y"
+    xdotool mousemove "$x" "$y"
     # The menu ignores a release within its first quarter second.
     sleep 0.4
     xdotool mousedown 1
@@ -99,8 +78,8 @@ click_panel() {
 
 # The user turns to the other program, which takes the focus.
 work_elsewhere() {
-    xdotool mousemove --sync 120 650
-    sleep 0.1
+    xdotool mousemove 120 650
+    sleep 0.15
     xdotool click 1
     sleep 0.2
 }

@@ -15,25 +15,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    cat "$work/app.log" >&2 || true
-    exit 1
-}
-
-# Retries a check every 50 ms until it holds or the milliseconds are up.
-within() {
-    local end=$(( $(date +%s%3N) + $1 ))
-    shift
-    while ! "$@"; do
-        [ "$(date +%s%3N)" -lt $end ] || return 1
-        sleep 0.05
-    done
-}
-
-attr() { xwininfo -id "$1" | sed -n "s/^ *$2: *//p"; }
-viewable() { [ "$(attr "$1" "Map State")" = IsViewable ]; }
-iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: Iconic"; }
+source "$(dirname "$0")/lib/x11-checks.bash"
 
 "$app" >"$work/app.log" 2>&1 &
 pid=$!
