@@ -149,7 +149,31 @@ bool TrayIcon::X11Host::askHostForSize()
     return false;
 }
 
-void TrayIcon::X11Host::activate(juce::Component& window)
+void TrayIcon::X11Host::activate(juce::ResizableWindow& window)
+{
+    sendActivation(window);
+    retry.start(window);
+}
+
+void TrayIcon::X11Host::ActivationRetry::start(juce::ResizableWindow& window)
+{
+    target = &window;
+    triesLeft = 5;
+    startTimer(150);
+}
+
+void TrayIcon::X11Host::ActivationRetry::timerCallback()
+{
+    if (target == nullptr || !target->isMinimised() || --triesLeft < 0)
+    {
+        stopTimer();
+        return;
+    }
+
+    host.sendActivation(*target);
+}
+
+void TrayIcon::X11Host::sendActivation(juce::Component& window)
 {
     auto* display = juce::XWindowSystem::getInstance()->getDisplay();
     const auto target = windowOf(window);

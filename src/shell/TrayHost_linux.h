@@ -36,15 +36,33 @@ public:
     // as the user's latest request. A plain map, which is how the framework
     // un-minimises, is held back for seconds by a window manager preventing
     // focus theft while another program has the focus.
-    void activate(juce::Component& window);
+    // Should the window still be minimised a moment later, asks again a few
+    // times: a window manager can drop a request that meets a state change
+    // of its own.
+    void activate(juce::ResizableWindow& window);
 
 private:
     void timerCallback() override;
     // True once the host holds the icon at its full size.
     bool askHostForSize();
+    void sendActivation(juce::Component& window);
+
+    class ActivationRetry : public juce::Timer
+    {
+    public:
+        explicit ActivationRetry(X11Host& hostToUse) : host(hostToUse) {}
+        void start(juce::ResizableWindow& window);
+        void timerCallback() override;
+
+    private:
+        X11Host& host;
+        juce::Component::SafePointer<juce::ResizableWindow> target;
+        int triesLeft = 0;
+    };
 
     TrayIcon& icon;
     int ticksLeft = 0;
+    ActivationRetry retry{*this};
 };
 
 #endif

@@ -130,7 +130,8 @@ for round in 1 2; do
     choose 1
     # Promptly: a window manager that holds a plain map back for focus theft
     # does restore it, but only seconds later.
-    within 1200 normal "$main" || fail "Show did not restore the minimised panel at once (round $round)"
+    within 1200 normal "$main" ||
+        fail "Show did not restore the minimised panel at once (round $round: state $(wm_state "$main"), $(menus | wc -l) menu(s) up)"
     within 3000 viewable "$main" || fail "the restored panel is not on screen"
 done
 

@@ -24,3 +24,4 @@ unmapped() { [ "$(attr "$1" "Map State")" = IsUnMapped ]; }
 iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: Iconic"; }
 normal() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q "window state: Normal"; }
 position() { echo "$(attr "$1" "Absolute upper-left X"),$(attr "$1" "Absolute upper-left Y")"; }
+wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
