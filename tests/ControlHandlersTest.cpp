@@ -8,16 +8,8 @@ using testsupport::PanelRig;
 
 namespace
 {
-Bytes levelBytes(int input12, int output12 = 0, int output34 = 0)
-{
-    return {0xF0, 0x00, 0x30, 0x13, 0x22, 0x00, 0x06, (input12 >> 7) & 0x7F, input12 & 0x7F,
-            (output12 >> 7) & 0x7F, output12 & 0x7F, (output34 >> 7) & 0x7F, output34 & 0x7F, 0xF7};
-}
-
-Bytes sourceBytes(int inst, int line, int pad = 0)
-{
-    return {0xF0, 0x00, 0x30, 0x13, 0x21, 0x00, 0x05, inst, line, pad, 0x00, 0x00, 0xF7};
-}
+using testsupport::levelBytes;
+using testsupport::sourceBytes;
 
 struct ConnectedPanel : ::testing::Test
 {
@@ -78,8 +70,8 @@ TEST_F(ConnectedPanel, TypedGainIsCleanedUpAndSentAsTyped)
         int level;
     };
     // The bytes keep the typed value while the slider snaps to its steps.
-    for (const auto& c : {Case{"30", "26", 26.0, 260}, Case{"12.34", "12.34", 12.3, 123}, Case{".", "0", 0.0, 0},
-                          Case{".5", "0.5", 0.5, 5}, Case{"7.77", "7.77", 7.8, 77}})
+    for (const auto& c : {Case{"30", "26", 26.0, 260}, Case{"12.34", "12.34", 12.3, 123},
+                          Case{".", "0", 0.0, 0}, Case{".5", "0.5", 0.5, 5}, Case{"7.77", "7.77", 7.8, 77}})
     {
         SCOPED_TRACE(c.typed);
         type(c.typed);
@@ -106,7 +98,7 @@ TEST_F(ConnectedPanel, SourceButtonsAlwaysLeaveExactlyOneOn)
     {
         click(*step.button);
         EXPECT_EQ(panel.instButton->getToggleState(), step.instOn);
-        EXPECT_EQ(panel.lineInButton->getToggleState(), ! step.instOn);
+        EXPECT_EQ(panel.lineInButton->getToggleState(), !step.instOn);
         EXPECT_EQ(sent(), std::vector<Bytes>{step.bytes});
     }
 }

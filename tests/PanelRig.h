@@ -59,9 +59,11 @@ struct PanelRig
     // Connected, fade finished, answer to the connect message applied.
     void waitUntilSettled()
     {
-        ASSERT_TRUE(runUntil([&] {
-            return panel->midiInput != nullptr && panel->midiOutput != nullptr && panel->monitorState == 0;
-        }));
+        ASSERT_TRUE(runUntil(
+            [&] {
+                return panel->midiInput != nullptr && panel->midiOutput != nullptr &&
+                       panel->monitorState == 0;
+            }));
         ticks(1);
     }
 
@@ -83,19 +85,44 @@ struct PanelRig
 
     bool controlsEnabled() const
     {
-        return panel->lineInButton->isEnabled() && panel->instButton->isEnabled() && panel->gainSlider->isEnabled();
+        return panel->lineInButton->isEnabled() && panel->instButton->isEnabled() &&
+               panel->gainSlider->isEnabled();
     }
 
     bool controlsDisabled() const
     {
-        return ! panel->lineInButton->isEnabled() && ! panel->instButton->isEnabled()
-               && ! panel->gainSlider->isEnabled();
+        return !panel->lineInButton->isEnabled() && !panel->instButton->isEnabled() &&
+               !panel->gainSlider->isEnabled();
     }
 
     VirtualMidiBus bus;
     std::shared_ptr<VirtualQ5> q5 = std::make_shared<VirtualQ5>();
     std::unique_ptr<MainComponent> panel;
 };
+
+// A level message as the device receives it, levels in tenths.
+inline Bytes levelBytes(int input12, int output12 = 0, int output34 = 0)
+{
+    return {0xF0,
+            0x00,
+            0x30,
+            0x13,
+            0x22,
+            0x00,
+            0x06,
+            (input12 >> 7) & 0x7F,
+            input12 & 0x7F,
+            (output12 >> 7) & 0x7F,
+            output12 & 0x7F,
+            (output34 >> 7) & 0x7F,
+            output34 & 0x7F,
+            0xF7};
+}
+
+inline Bytes sourceBytes(int inst, int line, int pad = 0)
+{
+    return {0xF0, 0x00, 0x30, 0x13, 0x21, 0x00, 0x05, inst, line, pad, 0x00, 0x00, 0xF7};
+}
 
 inline const Bytes connectBytes{0xF0, 0x00, 0x30, 0x13, 0x00, 0x00, 0x00, 0xF7};
 } // namespace testsupport

@@ -60,8 +60,13 @@ MainComponent::MainComponent(MidiPortLayer& ports) : midiPorts(ports)
     midiCallback = std::make_unique<myCallback>();
     labelHandler = std::make_unique<labelListener>(this);
 
-    for (const auto& area : {juce::Rectangle<int>{60, 10, 460, 80}, {40, 30, 520, 120}, {20, 60, 555, 120},
-                             {10, 90, 570, 120}, {15, 120, 560, 120}, {20, 150, 540, 120}, {60, 180, 480, 100}})
+    for (const auto& area : {juce::Rectangle<int>{60, 10, 460, 80},
+                             {40, 30, 520, 120},
+                             {20, 60, 555, 120},
+                             {10, 90, 570, 120},
+                             {15, 120, 560, 120},
+                             {20, 150, 540, 120},
+                             {60, 180, 480, 100}})
     {
         bodyColours.push_back(juce::Colour{0xFF1D1D1D});
         bodyEllipses.push_back(area);
@@ -76,6 +81,7 @@ MainComponent::MainComponent(MidiPortLayer& ports) : midiPorts(ports)
     customLookAndFeel = std::make_unique<kova7_button>();
 
     createChildren();
+    makeAccessible();
 
     startTimer(timerIntervalMs);
 }
@@ -83,9 +89,10 @@ MainComponent::MainComponent(MidiPortLayer& ports) : midiPorts(ports)
 void MainComponent::createChildren()
 {
     // The order of adding, with the always-on-top flags, is the stacking order.
-    auto sourceButton = [this](const juce::String& name, const juce::String& caption,
-                               juce::Rectangle<int> bounds) {
-        auto button = std::make_unique<juce::TextButton>(name);
+    auto sourceButton =
+        [this](const juce::String& name, const juce::String& caption, juce::Rectangle<int> bounds)
+    {
+        auto button = std::make_unique<StateButton>(name);
         button->setButtonText(caption);
         button->setColour(juce::TextButton::textColourOffId, greyText);
         button->setColour(juce::TextButton::textColourOnId, orange);
@@ -120,10 +127,10 @@ void MainComponent::createChildren()
     gainLabel->setEditable(false, true, false);
     gainLabel->setColour(juce::Label::backgroundWhenEditingColourId, juce::Colours::white);
     gainLabel->setColour(juce::Label::textColourId, orange);
-    gainLabel->setFont(juce::Font(juce::Typeface::createSystemTypefaceFor(
-                                      BinaryData::font_Display_otf,
-                                      static_cast<size_t>(BinaryData::font_Display_otfSize)))
-                           .withHeight(60.0f));
+    gainLabel->setFont(
+        juce::Font(juce::Typeface::createSystemTypefaceFor(
+                       BinaryData::font_Display_otf, static_cast<size_t>(BinaryData::font_Display_otfSize)))
+            .withHeight(60.0f));
     gainLabel->setLookAndFeel(customLookAndFeel.get());
     gainLabel->addListener(labelHandler.get());
     gainLabel->setBounds(145, 120, 120, 60);
@@ -139,7 +146,7 @@ void MainComponent::createChildren()
     sliderButton->setAlwaysOnTop(true);
     addAndMakeVisible(*sliderButton);
 
-    hpMuteButton = std::make_unique<juce::TextButton>();
+    hpMuteButton = std::make_unique<StateButton>();
     hpMuteButton->setComponentID("btn_HPMute");
     hpMuteButton->setName("btn_HPMute");
     hpMuteButton->setButtonText({});
@@ -152,18 +159,18 @@ void MainComponent::createChildren()
     hpMuteButton->setAlwaysOnTop(true);
     addAndMakeVisible(*hpMuteButton);
 
-    disconnectOverlay = makePicture("img_Banner_DisconnectGrey",
-                                    picture(BinaryData::img_Banner_DisconnectGrey_png,
-                                            BinaryData::img_Banner_DisconnectGrey_pngSize),
-                                    {30, 34, 527, 232});
+    disconnectOverlay = makePicture(
+        "img_Banner_DisconnectGrey",
+        picture(BinaryData::img_Banner_DisconnectGrey_png, BinaryData::img_Banner_DisconnectGrey_pngSize),
+        {30, 34, 527, 232});
     disconnectOverlay->setAlpha(0.6f);
     addAndMakeVisible(*disconnectOverlay);
     disconnectOverlay->setAlwaysOnTop(true);
 
-    disconnectBanner = makePicture(
-        "img_Banner_Disconnect",
-        picture(BinaryData::img_Banner_Disconnect_png, BinaryData::img_Banner_Disconnect_pngSize),
-        {140, 140, 274, 30});
+    disconnectBanner =
+        makePicture("img_Banner_Disconnect",
+                    picture(BinaryData::img_Banner_Disconnect_png, BinaryData::img_Banner_Disconnect_pngSize),
+                    {140, 140, 274, 30});
     addAndMakeVisible(*disconnectBanner);
     disconnectBanner->setAlwaysOnTop(true);
 
@@ -191,10 +198,9 @@ void MainComponent::createChildren()
 
 MainComponent::~MainComponent()
 {
-    for (auto* child : std::initializer_list<juce::Component*>{lineInButton.get(), instButton.get(),
-                                                                gainSlider.get(), gainLabel.get(),
-                                                                sliderButton.get(), hpMuteButton.get(),
-                                                                settingButton.get()})
+    for (auto* child : std::initializer_list<juce::Component*>{
+             lineInButton.get(), instButton.get(), gainSlider.get(), gainLabel.get(), sliderButton.get(),
+             hpMuteButton.get(), settingButton.get()})
         child->setLookAndFeel(nullptr);
 
     stopTimer();

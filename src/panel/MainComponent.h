@@ -2,6 +2,7 @@
 
 #include "device/MidiPorts.h"
 #include "device/Protocol.h"
+#include "panel/StateButton.h"
 
 #include <juce_gui_extra/juce_gui_extra.h>
 
@@ -33,6 +34,12 @@ public:
     void timerCallback() override;
     void buttonClicked(juce::Button* button) override;
     juce::String filterNewText(juce::TextEditor& editor, const juce::String& newInput) override;
+    bool keyPressed(const juce::KeyPress& key) override;
+    std::unique_ptr<juce::ComponentTraverser> createFocusTraverser() override;
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override;
+
+    // Whether the mouse could reach the control: not under the veil.
+    bool isReachable(const juce::Component& control) const;
 
     class sliderListener;
     class btnListener;
@@ -59,12 +66,14 @@ public:
     // No real device count is negative, so the first tick scans at once.
     int lastDeviceCount = -1;
     int monitorState = 0;
-    std::unique_ptr<juce::TextButton> lineInButton;
-    std::unique_ptr<juce::TextButton> instButton;
+    // Declared before the controls it listens to, so it outlives them.
+    std::unique_ptr<juce::KeyListener> keys;
+    std::unique_ptr<StateButton> lineInButton;
+    std::unique_ptr<StateButton> instButton;
     std::unique_ptr<juce::Slider> gainSlider;
     std::unique_ptr<juce::Label> gainLabel;
     std::unique_ptr<juce::TextButton> sliderButton;
-    std::unique_ptr<juce::TextButton> hpMuteButton;
+    std::unique_ptr<StateButton> hpMuteButton;
     std::unique_ptr<juce::TextButton> settingButton;
     std::unique_ptr<juce::ImageButton> closeButton;
     std::unique_ptr<juce::ImageButton> minButton;
@@ -79,6 +88,7 @@ public:
 
 private:
     void createChildren();
+    void makeAccessible();
     void showSettingsMenu(juce::Button& button);
     void settingsMenuItemChosen(int itemId);
 

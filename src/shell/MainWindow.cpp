@@ -24,6 +24,9 @@ void NewProjectApplication::MainWindow::setUp(const std::function<MainComponent*
     setLookAndFeel(&windowShape);
     setOpaque(false);
     setDropShadowEnabled(false);
+    // Activation then hands the focus to the panel, which passes it on to its
+    // controls; a window that keeps the focus has nowhere to Tab to.
+    setWantsKeyboardFocus(false);
 
     auto* panel = createPanel();
     setContentOwned(panel, true);
