@@ -42,14 +42,29 @@ void quietAlsaErrorHandler(const char*, int, const char*, int, const char*, ...)
 #endif
 } // namespace
 
+template <typename ListFn>
+juce::Array<juce::MidiDeviceInfo> SystemMidiPorts::listed(Listing& listing, ListFn&& list)
+{
+    const juce::ScopedLock sl(lock);
+    const auto generation = watch.generation();
+
+    if (generation != listing.generation)
+    {
+        listing.devices = watch.sequencerPresent() ? list() : juce::Array<juce::MidiDeviceInfo>{};
+        listing.generation = generation;
+    }
+
+    return listing.devices;
+}
+
 juce::Array<juce::MidiDeviceInfo> SystemMidiPorts::getInputDevices()
 {
-    return juce::MidiInput::getAvailableDevices();
+    return listed(inputs, [] { return juce::MidiInput::getAvailableDevices(); });
 }
 
 juce::Array<juce::MidiDeviceInfo> SystemMidiPorts::getOutputDevices()
 {
-    return juce::MidiOutput::getAvailableDevices();
+    return listed(outputs, [] { return juce::MidiOutput::getAvailableDevices(); });
 }
 
 std::unique_ptr<MidiInputPort> SystemMidiPorts::openInput(const juce::String& identifier,
