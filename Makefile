@@ -14,7 +14,7 @@ SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_re
 THREADED = Incoming|HotPlugTorture|ConnectionMonitor|LoginItem|Shell
 FUZZ = build-asan/tools/fuzz/q5_fuzz_incoming_artefacts/$(TYPE)/q5_fuzz_incoming
 
-.PHONY: deps configure build run demo test test-plain test-asan test-tsan fuzz-smoke fuzz clean
+.PHONY: deps configure build run demo test test-plain test-asan test-tsan fuzz-smoke fuzz install package clean
 
 deps:
 	@tools/install-deps.sh
@@ -64,6 +64,17 @@ fuzz:
 	@mkdir -p build-asan/fuzz-corpus
 	@$(SAN_ENV) tools/with-display.sh $(FUZZ) -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-asan/ \
 		build-asan/fuzz-corpus tools/fuzz/seeds
+
+# The program, its desktop entry, icons and licences under PREFIX (bin/,
+# share/applications/, share/icons/hicolor/, share/doc/q5-control-panel/).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Debian package for /usr, left in $(BUILD).
+package: build
+	@cd $(BUILD) && out=$$(cpack -G DEB 2>&1) || { echo "$$out" >&2; exit 1; }; \
+	echo "$$out" | sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p'
 
 clean:
 	rm -rf $(BUILD) build-asan build-tsan

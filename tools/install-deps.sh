@@ -9,6 +9,7 @@ packages=(
     xvfb openbox xdotool x11-utils x11-apps xcompmgr imagemagick
     clang libclang-rt-14-dev
     trayer libglib2.0-bin
+    dpkg-dev file desktop-file-utils
 )
 
 missing=()

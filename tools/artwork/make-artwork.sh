@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Remakes every file in img_Source/ from nothing: the PNGs, SVGs and fonts,
-# then checks all of them and renders a preview sheet.
+# Remakes every file in img_Source/ from nothing: the PNGs, SVGs and fonts
+# and the desktop icons in icons/, then checks all of them and renders a
+# preview sheet.
 #   tools/artwork/make-artwork.sh
 # Environment: Q5_ARTWORK_BUILD (build dir), Q5_ARTWORK_PREVIEW (preview dir),
 # Q5_ARTWORK_JOBS (parallel compile jobs, default 2).
@@ -50,10 +51,12 @@ trap 'rm -rf "$stage"' EXIT
 "$generator" draw "$stage" "$spartan/LeagueSpartan-SemiBold.otf"
 /usr/bin/python3 "$here/make_svgs.py" "$stage" "$spartan/LeagueSpartan-Bold.otf" "$spartan/LeagueSpartan-SemiBold.otf"
 "$here/subset-fonts.sh" "$stage"
+"$generator" icons "$stage/icons" "$spartan/LeagueSpartan-SemiBold.otf"
 "$generator" check "$stage"
+"$generator" check-icons "$stage/icons" "$stage"
 
 mkdir -p "$out"
-cp "$stage"/* "$out"/
+cp -R "$stage"/. "$out"/
 
 "$generator" preview "$out" "$preview" "$caption_font"
 echo "img_Source/ is up to date; preview sheet and mock-ups in $preview"

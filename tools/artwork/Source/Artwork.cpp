@@ -57,31 +57,7 @@ void knockOut (juce::Image& image, const juce::Image& mask)
 //==============================================================================
 juce::Image drawTrayIcon (const juce::Typeface::Ptr& letteringFace)
 {
-    juce::Image image (juce::Image::ARGB, 32, 32, true);
-    const auto bounds = image.getBounds().toFloat();
-
-    {
-        juce::Graphics g (image);
-        g.setColour (grey (0x16));
-        g.fillEllipse (bounds.reduced (0.5f));
-    }
-
-    // The ring and the mark are holes rather than light paint, so the icon
-    // reads on both light and dark panels.
-    juce::Image holes (juce::Image::SingleChannel, image.getWidth(), image.getHeight(), true);
-
-    {
-        juce::Graphics g (holes);
-        g.setColour (juce::Colours::white);
-        g.drawEllipse (bounds.reduced (3.4f), 1.6f);
-
-        auto mark = makeTextPath (letteringFace, "Q5", 0.02f);
-        fitPath (mark, { 8.0f, 10.5f, 16.5f, 11.5f });
-        g.fillPath (mark);
-    }
-
-    knockOut (image, holes);
-    return image;
+    return drawEmblem (letteringFace, 32);
 }
 
 juce::Image drawBackground()
@@ -233,6 +209,44 @@ juce::Path makeStadium (juce::Rectangle<float> bounds, float inset)
     juce::Path path;
     path.addRoundedRectangle (area, juce::jmin (area.getWidth(), area.getHeight()) * 0.5f);
     return path;
+}
+
+juce::Image drawEmblem (const juce::Typeface::Ptr& letteringFace, int size)
+{
+    juce::Image image (juce::Image::ARGB, size, size, true);
+    const auto bounds = image.getBounds().toFloat();
+    // Designed on a 32 px grid; every length scales with the picture, so the
+    // big desktop icons are drawn, not blown up.
+    const auto unit = (float) size / 32.0f;
+
+    {
+        juce::Graphics g (image);
+        g.setColour (grey (0x16));
+        g.fillEllipse (bounds.reduced (0.5f * unit));
+    }
+
+    // The ring and the mark are holes rather than light paint, so the icon
+    // reads on both light and dark panels.
+    juce::Image holes (juce::Image::SingleChannel, image.getWidth(), image.getHeight(), true);
+
+    {
+        juce::Graphics g (holes);
+        g.setColour (juce::Colours::white);
+        g.drawEllipse (bounds.reduced (3.4f * unit), 1.6f * unit);
+
+        auto mark = makeTextPath (letteringFace, "Q5", 0.02f);
+        fitPath (mark, juce::Rectangle<float> (8.0f, 10.5f, 16.5f, 11.5f) * unit);
+        g.fillPath (mark);
+    }
+
+    knockOut (image, holes);
+    return image;
+}
+
+const std::vector<int>& getIconSizes()
+{
+    static const std::vector<int> sizes { 16, 22, 24, 32, 48, 64, 128, 256 };
+    return sizes;
 }
 
 juce::Typeface::Ptr loadTypeface (const juce::File& fontFile)

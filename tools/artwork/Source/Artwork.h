@@ -15,6 +15,14 @@ struct PngAsset
 /** Every PNG the panel embeds, in the order the preview shows them. */
 std::vector<PngAsset> getPngAssets();
 
+/** The round emblem at the given pixel size: at 32 it is the tray icon, at the
+    other sizes the desktop icon.
+*/
+juce::Image drawEmblem (const juce::Typeface::Ptr& letteringFace, int size);
+
+/** The hicolor theme sizes the desktop icon comes in. */
+const std::vector<int>& getIconSizes();
+
 /** Loads a font file into a typeface; returns nullptr if it cannot be read. */
 juce::Typeface::Ptr loadTypeface (const juce::File& fontFile);
 

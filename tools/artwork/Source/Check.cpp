@@ -436,7 +436,159 @@ void checkFonts (Checker& checker, const juce::File& sourceDir, Resources& resou
     resources.menuFace = checkFont (checker, sourceDir.getChildFile ("font_Menu.otf"), getMenuSample() + basicLatin,
                                     { getMenuSample(), "Q5 Control Panel" }, 14.0f, 64000);
 }
+
+//==============================================================================
+/** Alpha averaged over a grid of cells x cells squares: the shape of a picture
+    at a coarse scale, comparable across pixel sizes. */
+std::vector<double> coarseAlpha (const juce::Image& image, int cells)
+{
+    constexpr int samplesPerCell = 32;
+    const auto samples = cells * samplesPerCell;
+    std::vector<double> grid ((size_t) (cells * cells), 0.0);
+
+    for (int v = 0; v < samples; ++v)
+    {
+        const auto y = (int) (((double) v + 0.5) * image.getHeight() / samples);
+
+        for (int u = 0; u < samples; ++u)
+        {
+            const auto x = (int) (((double) u + 0.5) * image.getWidth() / samples);
+            grid[(size_t) ((v / samplesPerCell) * cells + u / samplesPerCell)] += image.getPixelAt (x, y).getAlpha();
+        }
+    }
+
+    for (auto& cell : grid)
+        cell /= samplesPerCell * samplesPerCell;
+
+    return grid;
+}
+
+/** Mean difference in alpha, 0 to 255, between two pictures seen on a grid of
+    8 x 8 cells. */
+double coarseAlphaDifference (const juce::Image& a, const juce::Image& b)
+{
+    const auto ga = coarseAlpha (a, 8), gb = coarseAlpha (b, 8);
+    double sum = 0.0;
+
+    for (size_t i = 0; i < ga.size(); ++i)
+        sum += std::abs (ga[i] - gb[i]);
+
+    return sum / (double) ga.size();
+}
+
+/** Pixels of two pictures of one size that differ in any channel. */
+int differingPixels (const juce::Image& a, const juce::Image& b)
+{
+    jassert (a.getBounds() == b.getBounds());
+    int count = 0;
+
+    for (int y = 0; y < a.getHeight(); ++y)
+        for (int x = 0; x < a.getWidth(); ++x)
+            if (a.getPixelAt (x, y).getARGB() != b.getPixelAt (x, y).getARGB())
+                ++count;
+
+    return count;
+}
+
+/** How much of the disc, 0 to 1, is see-through: the knocked out ring and mark. */
+double clearShareInside (const juce::Image& image)
+{
+    const auto c = image.getBounds().toFloat().getCentre();
+    const auto r = 0.45f * (float) image.getWidth();
+    double clear = 0.0;
+    int inside = 0;
+
+    for (int y = 0; y < image.getHeight(); ++y)
+    {
+        for (int x = 0; x < image.getWidth(); ++x)
+        {
+            if (juce::Point<float> ((float) x + 0.5f, (float) y + 0.5f).getDistanceFrom (c) < r)
+            {
+                clear += (255 - image.getPixelAt (x, y).getAlpha()) / 255.0;
+                ++inside;
+            }
+        }
+    }
+
+    return inside > 0 ? clear / inside : 0.0;
+}
 } // namespace
+
+//==============================================================================
+juce::String iconFileName (int size)
+{
+    return juce::String (size) + "x" + juce::String (size) + ".png";
+}
+
+int checkIcons (const juce::File& iconDir, const juce::File& sourceDir)
+{
+    Checker checker;
+    std::cout << "Desktop icons" << std::endl;
+
+    const auto trayFile = sourceDir.getChildFile ("img_TrayIcon.png");
+    const auto tray = juce::ImageFileFormat::loadFrom (trayFile);
+    const auto trayOk = tray.isValid() && tray.getWidth() == 32 && tray.getHeight() == 32;
+    checker.expect (trayOk, "32 x 32 tray icon loads from " + trayFile.getFullPathName());
+
+    for (const auto size : getIconSizes())
+    {
+        const auto name = iconFileName (size);
+        const auto file = iconDir.getChildFile (name);
+        const auto image = juce::ImageFileFormat::loadFrom (file);
+
+        if (! image.isValid())
+        {
+            checker.expect (false, name + ": loads");
+            continue;
+        }
+
+        checker.expect (isRgba8 (file), name + ": 8-bit RGBA, not interlaced, " + juce::String (file.getSize()) + " bytes");
+        checker.expect (image.getWidth() == size && image.getHeight() == size,
+                        name + ": " + juce::String (image.getWidth()) + " x " + juce::String (image.getHeight()));
+
+        if (image.getWidth() != size || image.getHeight() != size)
+            continue;
+
+        const auto ink = Ink::of (image);
+        // The disc keeps a margin of half a pixel in 32.
+        checker.expect (cornersClear (image) && ink.maxLevel <= 0x30 && ink.bounds.getWidth() >= size * 15 / 16
+                            && ink.bounds.getHeight() >= size * 15 / 16 && ink.bounds.getCentre() == image.getBounds().getCentre(),
+                        name + ": a near-black round emblem filling the picture, brightest channel " + juce::String (ink.maxLevel)
+                            + ", painted " + describe (ink.bounds.toFloat()));
+
+        const auto clear = clearShareInside (image);
+        checker.expect (clear > 0.15, name + ": ring and mark knocked out, " + juce::String (clear * 100.0, 1) + "% of the disc clear");
+
+        if (! trayOk)
+            continue;
+
+        if (size == 32)
+        {
+            const auto differing = differingPixels (image, tray);
+            checker.expect (differing == 0, name + ": the tray icon, pixel for pixel, " + juce::String (differing) + " px differ");
+            continue;
+        }
+
+        // Seen coarsely, every size is the same emblem.
+        const auto difference = coarseAlphaDifference (image, tray);
+        checker.expect (difference < 10.0, name + ": the tray icon's shape, mean alpha difference " + juce::String (difference, 1));
+
+        // Antialiased edges are about a pixel wide in a drawing, so their
+        // pixels grow with the size; an enlargement blurs them wider.
+        if (size > 32)
+        {
+            const auto widening = ((double) ink.partial / size) / ((double) Ink::of (tray).partial / 32.0);
+            checker.expect (widening < 1.3, name + ": drawn, not enlarged, edges " + juce::String (widening, 2) + " times as wide as at 32 px");
+        }
+    }
+
+    const auto files = iconDir.findChildFiles (juce::File::findFiles, false, "*.png");
+    checker.expect (files.size() == (int) getIconSizes().size(), juce::String (files.size()) + " icon files in " + iconDir.getFullPathName());
+
+    std::cout << (checker.problems == 0 ? juce::String ("All icons check out.") : juce::String (checker.problems) + " problem(s) found.")
+              << std::endl;
+    return checker.problems;
+}
 
 //==============================================================================
 bool Resources::isComplete() const

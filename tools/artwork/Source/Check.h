@@ -26,4 +26,12 @@ juce::StringArray getDisplaySamples();
     check. Returns the number of problems found.
 */
 int checkResources (const juce::File& sourceDir, Resources& resources);
+
+/** The file name of the desktop icon of one size, e.g. "48x48.png". */
+juce::String iconFileName (int size);
+
+/** Checks the desktop icons in the folder against the tray icon in sourceDir.
+    Returns the number of problems found.
+*/
+int checkIcons (const juce::File& iconDir, const juce::File& sourceDir);
 } // namespace artwork

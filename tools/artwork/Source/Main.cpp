@@ -3,6 +3,8 @@
 //   q5_artwork draw <img_Source dir> <lettering font>
 //   q5_artwork check <img_Source dir>
 //   q5_artwork preview <img_Source dir> <output dir> <caption font>
+//   q5_artwork icons <icon dir> <lettering font>
+//   q5_artwork check-icons <icon dir> <img_Source dir>
 
 #include "Artwork.h"
 #include "Check.h"
@@ -16,7 +18,9 @@ int usage()
 {
     std::cerr << "usage: q5_artwork draw <img_Source dir> <lettering font>\n"
                  "       q5_artwork check <img_Source dir>\n"
-                 "       q5_artwork preview <img_Source dir> <output dir> <caption font>"
+                 "       q5_artwork preview <img_Source dir> <output dir> <caption font>\n"
+                 "       q5_artwork icons <icon dir> <lettering font>\n"
+                 "       q5_artwork check-icons <icon dir> <img_Source dir>"
               << std::endl;
     return 2;
 }
@@ -49,6 +53,34 @@ int drawAll (const juce::File& outputDir, const juce::File& letteringFont)
 
     return 0;
 }
+
+int drawIcons (const juce::File& outputDir, const juce::File& letteringFont)
+{
+    auto face = artwork::loadTypeface (letteringFont);
+
+    if (face == nullptr)
+    {
+        std::cerr << "cannot load " << letteringFont.getFullPathName() << std::endl;
+        return 1;
+    }
+
+    outputDir.createDirectory();
+
+    for (const auto size : artwork::getIconSizes())
+    {
+        const auto file = outputDir.getChildFile (artwork::iconFileName (size));
+
+        if (! artwork::writePng (artwork::drawEmblem (face, size), file))
+        {
+            std::cerr << "failed to write " << file.getFullPathName() << std::endl;
+            return 1;
+        }
+
+        std::cout << "wrote " << file.getFileName() << std::endl;
+    }
+
+    return 0;
+}
 } // namespace
 
 int main (int argc, char* argv[])
@@ -73,6 +105,12 @@ int main (int argc, char* argv[])
 
     if (args[0] == "preview" && args.size() == 4)
         return artwork::makePreview ({ fileArg (1), fileArg (2), fileArg (3) }) == 0 ? 0 : 1;
+
+    if (args[0] == "icons" && args.size() == 3)
+        return drawIcons (fileArg (1), fileArg (2));
+
+    if (args[0] == "check-icons" && args.size() == 3)
+        return artwork::checkIcons (fileArg (1), fileArg (2)) == 0 ? 0 : 1;
 
     return usage();
 }
