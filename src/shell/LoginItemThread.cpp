@@ -6,10 +6,23 @@
 
 namespace
 {
+juce::File applicationToStart()
+{
+#if JUCE_LINUX || JUCE_BSD
+    // The framework's own idea of the executable is the name it was started
+    // by, taken from the current folder: wrong when a shell found it on the
+    // PATH. The kernel's link names the file itself.
+    return juce::File::getSpecialLocation(juce::File::hostApplicationPath);
+#else
+    // On macOS the bundle, not the executable inside it.
+    return juce::File::getSpecialLocation(juce::File::currentApplicationFile);
+#endif
+}
+
 void changeLoginItems(bool add)
 {
     if (add)
-        LoginItems::addApplication(juce::File::getSpecialLocation(juce::File::currentApplicationFile));
+        LoginItems::addApplication(applicationToStart());
     else
         LoginItems::removeApplication();
 }
