@@ -52,8 +52,8 @@ for what in bare panel demo; do
     done
 done
 
-python3 - "$bare" "$panel" <<PY
-import os, statistics, sys
+python3 - "$(dirname "$0")/../img_Source" "$bare" "$panel" <<PY
+import glob, os, statistics, struct, subprocess, sys, tempfile
 data = {}
 for name, text in (("bare", """${results[bare]}"""), ("panel", """${results[panel]}"""), ("demo", """${results[demo]}""")):
     rows = [list(map(float, l.split())) for l in text.strip().splitlines()]
@@ -71,6 +71,17 @@ for name in ("bare", "panel", "demo"):
               statistics.median(r) / statistics.median(br), statistics.median(c) - statistics.median(bc)))
 print()
 print("min / median / max of %d runs" % len(data["bare"][0]))
-for path in sys.argv[1:]:
-    print("%s: %.1f MB executable" % (os.path.basename(path), os.path.getsize(path) / 1e6))
+for path in sys.argv[2:]:
+    with tempfile.NamedTemporaryFile() as stripped:
+        subprocess.run(["strip", "-o", stripped.name, path], check=True)
+        print("%s: %.1f MB executable, %.1f MB stripped" % (os.path.basename(path), os.path.getsize(path) / 1e6,
+              os.path.getsize(stripped.name) / 1e6))
+# Every embedded PNG is decoded once into 32-bit pixels and kept for the
+# program's life.
+decoded = 0
+for png in glob.glob(os.path.join(sys.argv[1], "*.png")):
+    with open(png, "rb") as f:
+        width, height = struct.unpack(">II", f.read(24)[16:24])
+    decoded += width * height * 4
+print("decoded artwork: %.1f MB of the panel's resident memory" % (decoded / 2**20))
 PY
